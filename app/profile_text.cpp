@@ -15,8 +15,8 @@ std::string_view Trimmed(std::string_view text) {
 
 bool SameName(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // One line of the text, without its line break.
@@ -97,8 +97,8 @@ std::optional<std::string> ReadProfileValue(std::string_view text, std::string_v
     return std::string(value.substr(0, kMaxProfileValueBytes));
 }
 
-std::string WriteProfileValue(std::string_view text, std::string_view section,
-                              std::string_view key, std::string_view value) {
+std::string WriteProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                              std::string_view value) {
     value = value.substr(0, value.find_first_of("\r\n"));
     const std::string_view lineBreak = LineBreakOf(text);
     const std::string keyLine = std::string(key) + "=" + std::string(value);

@@ -19,7 +19,7 @@ std::optional<std::string> ReadProfileValue(std::string_view text, std::string_v
 // The text with the key set, changing only that key's line: an existing line is replaced, a
 // missing key is added at the end of its section, a missing section at the end of the text.
 // A value is cut at its first line break, which could not be read back.
-std::string WriteProfileValue(std::string_view text, std::string_view section,
-                              std::string_view key, std::string_view value);
+std::string WriteProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                              std::string_view value);
 
 } // namespace stampwright

@@ -121,7 +121,8 @@ int RunCli(const CliOptions& options, const CliStreams& streams, FileSystem& fil
 }
 
 std::string HelpText() {
-    return std::string(kUsage) + "\n\n"
+    return std::string(kUsage) +
+           "\n\n"
            "Gives photo and video files new names built from their modification time,\n"
            "corrected by a camera's clock offset: STAMP_INITIALS_SERIAL.EXT, for example\n"
            "20080712_153012_MV_1234.JPG. Files from several cameras then sort into\n"

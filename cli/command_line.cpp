@@ -58,7 +58,8 @@ std::optional<std::int32_t> ParseShift(std::string_view text, std::string& error
         const std::optional<std::int32_t> value =
             AllDigits(fields[i]) ? ReadIntegerField(fields[i]) : std::nullopt;
         if (!value || !InRange(*value, 0, kShiftFields[i].high)) {
-            error = ShiftError(text, std::string(kShiftFields[i].name) + " must be a number from 0 to " +
+            error = ShiftError(text, std::string(kShiftFields[i].name) +
+                                         " must be a number from 0 to " +
                                          std::to_string(kShiftFields[i].high));
             return std::nullopt;
         }
@@ -100,7 +101,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& argument
                 return {std::nullopt, error};
             options.offset = *offset;
         } else {
-            return {std::nullopt, "unknown option " + std::string(arg) + "; " + std::string(kUsage)};
+            return {std::nullopt,
+                    "unknown option " + std::string(arg) + "; " + std::string(kUsage)};
         }
     }
     return {options, {}};

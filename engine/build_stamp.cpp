@@ -3,6 +3,8 @@
 namespace stampwright {
 
 // Kept apart from the header code so that only this file carries the build moment.
-BuildStamp ThisBuild() { return {__DATE__, __TIME__}; }
+BuildStamp ThisBuild() {
+    return {__DATE__, __TIME__};
+}
 
 } // namespace stampwright

@@ -8,12 +8,18 @@ namespace {
 
 constexpr std::size_t kCharactersRead = 31;
 
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+bool IsBlankOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The C locale's white space, which the number conversion skips before the sign.
-bool IsCSpace(char c) { return IsBlankOrTab(c) || (c >= '\t' && c <= '\r'); }
+bool IsCSpace(char c) {
+    return IsBlankOrTab(c) || (c >= '\t' && c <= '\r');
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t Skip(std::string_view text, std::size_t at, bool (*skipped)(char)) {
     while (at < text.size() && skipped(text[at]))
@@ -34,7 +40,8 @@ std::optional<std::int32_t> ReadIntegerField(std::string_view text) {
     const std::size_t digitsStart = at;
     std::int64_t magnitude = 0;
     for (; at < text.size() && IsDigit(text[at]); ++at)
-        magnitude = std::min<std::int64_t>(magnitude * 10 + (text[at] - '0'), std::int64_t{1} << 32);
+        magnitude =
+            std::min<std::int64_t>(magnitude * 10 + (text[at] - '0'), std::int64_t{1} << 32);
     if (at == digitsStart || (magnitude == 0 && first != '0'))
         return std::nullopt;
     if (Skip(text, at, IsBlankOrTab) != text.size())

@@ -4,7 +4,9 @@ namespace stampwright {
 namespace {
 
 // Bytes 0x80 and above are never digits, whatever the signedness of char.
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view LastDigitRun(std::string_view base) {
     std::size_t end = base.size();

@@ -18,7 +18,9 @@ bool LinksUnsupported(int error) {
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS;
 }
 
-int ErrorOf(int result) { return result == 0 ? 0 : errno; }
+int ErrorOf(int result) {
+    return result == 0 ? 0 : errno;
+}
 
 } // namespace
 

@@ -22,17 +22,16 @@ constexpr std::string_view kExplanation =
 
 constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
-constexpr const char* kMonths[] = {"January", "February", "March",     "April",
-                                   "May",     "June",     "July",      "August",
-                                   "September", "October", "November", "December"};
+constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 
 } // namespace
 
 std::string FormatLongDate(TimeValue now) {
     const std::time_t asTimeT = static_cast<std::time_t>(now);
     std::tm local{};
-    if (now < 0 || asTimeT != now || localtime_r(&asTimeT, &local) == nullptr ||
-        local.tm_year < 70)
+    if (now < 0 || asTimeT != now || localtime_r(&asTimeT, &local) == nullptr || local.tm_year < 70)
         return {};
     char text[96];
     std::snprintf(text, sizeof text, "%s, %s %02d, %04ld %02d:%02d:%02d", kWeekdays[local.tm_wday],
@@ -41,8 +40,7 @@ std::string FormatLongDate(TimeValue now) {
     return text;
 }
 
-void AppendResultsHeader(ReportText& report, RunMode mode, TimeValue now,
-                         const BuildStamp& build) {
+void AppendResultsHeader(ReportText& report, RunMode mode, TimeValue now, const BuildStamp& build) {
     if (mode == RunMode::Batch)
         report.append(kExplanation);
     report.append("REM Stampwright version 1.0,\r\nREM authored by ");

@@ -21,7 +21,8 @@ TimeValue CorrectedTime(TimeValue modified, std::int32_t offset) {
     TimeValue sum = 0;
     if (!__builtin_add_overflow(modified, TimeValue{offset}, &sum))
         return sum;
-    return offset < 0 ? std::numeric_limits<TimeValue>::min() : std::numeric_limits<TimeValue>::max();
+    return offset < 0 ? std::numeric_limits<TimeValue>::min()
+                      : std::numeric_limits<TimeValue>::max();
 }
 
 void FormatStampInto(TimeValue time, std::string& out) {

@@ -2,9 +2,8 @@
 #include "file_fixture.h"
 #include "stamp_app.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace stampwright {
 namespace {

@@ -1,9 +1,8 @@
 #include "file_fixture.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 namespace stampwright::cli {
@@ -33,8 +32,8 @@ protected:
 };
 
 TEST_F(CliProgramTest, BadUsageExitsTwoWithOneLineOnStandardError) {
-    for (const char* arguments : {"--shift 25:00:00", "--shift 1:60:0", "--shift abc", "--bogus",
-                                  "--initials"}) {
+    for (const char* arguments :
+         {"--shift 25:00:00", "--shift 1:60:0", "--shift abc", "--bogus", "--initials"}) {
         EXPECT_EQ(Run(arguments), 2) << arguments;
         const std::string errors = Errors();
         EXPECT_EQ(errors.rfind("stampwright-cli: ", 0), 0u) << errors;

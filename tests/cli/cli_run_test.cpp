@@ -64,7 +64,8 @@ TEST_F(CliRunTest, PreviewFromStandardInputTouchesNothing) {
     EXPECT_EQ(result.status, kExitAllDone);
     EXPECT_EQ(result.output, Header(RunMode::Batch) +
                                  "ren \"IMG_1234.JPG\" \"20080712_153012_MV_1234.JPG\"\r\n"
-                                 "REM copy \"" + (m_dir / "IMG_1234.JPG") + "\" \"" +
+                                 "REM copy \"" +
+                                 (m_dir / "IMG_1234.JPG") + "\" \"" +
                                  (m_dir / "20080712_153012_MV_1234.JPG") + "\"\r\n\r\n");
     EXPECT_EQ(m_dir.Names(), std::vector<std::string>{"IMG_1234.JPG"});
     EXPECT_EQ(result.errors, "");
@@ -80,8 +81,8 @@ TEST_F(CliRunTest, RenameFromArgumentsReportsEachFileAndExitsOneOnAnySkip) {
     EXPECT_EQ(result.status, kExitSomeNotDone);
     EXPECT_EQ(result.output, Header(RunMode::RenameNow) + "Renamed \"" + (m_dir / "IMG_1.JPG") +
                                  "\" to 20080712_152802_XY_1.JPG.\r\n"
-                                 "REM Skipping \"" + (m_dir / "missing.jpg") +
-                                 "\", perhaps it doesn't exist?\r\n");
+                                 "REM Skipping \"" +
+                                 (m_dir / "missing.jpg") + "\", perhaps it doesn't exist?\r\n");
     EXPECT_EQ(ReadFile(m_dir / "20080712_152802_XY_1.JPG"), "one");
 }
 

@@ -14,8 +14,8 @@ TEST(ChosenFiles, BrowseSortsIgnoringCaseAndRemembersTheDirectory) {
 }
 
 TEST(ChosenFiles, ByteOrderOfTheCaseInsensitiveSort) {
-    std::vector<std::string> paths = {"d/\xc3\xa9", "d/b", "d/_", "d/\\", "d/:", "d/9", "d/.",
-                                      "d/A"};
+    std::vector<std::string> paths = {"d/\xc3\xa9", "d/b", "d/_", "d/\\",
+                                      "d/:",        "d/9", "d/.", "d/A"};
     std::sort(paths.begin(), paths.end(), PathLessIgnoringCase);
     EXPECT_EQ(paths, (std::vector<std::string>{"d/.", "d/9", "d/:", "d/\\", "d/_", "d/A", "d/b",
                                                "d/\xc3\xa9"}));

@@ -1,7 +1,6 @@
 #include "integer_field.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <optional>
 #include <string>

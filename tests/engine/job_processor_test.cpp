@@ -49,10 +49,10 @@ TEST_F(JobProcessorTest, WorkedExamplesRenameRealFiles) {
     }
     const ReportText report = Run(RunMode::RenameNow, list);
 
-    EXPECT_EQ(m_dir.Names(),
-              (std::vector<std::string>{"20080712_153012_MV.avi", "20080712_153012_MV_0042",
-                                        "20080712_153012_MV_01234.jpg", "20080712_153012_MV_1234.JPG",
-                                        "20080712_153012_MV_2.JPG"}));
+    EXPECT_EQ(m_dir.Names(), (std::vector<std::string>{
+                                 "20080712_153012_MV.avi", "20080712_153012_MV_0042",
+                                 "20080712_153012_MV_01234.jpg", "20080712_153012_MV_1234.JPG",
+                                 "20080712_153012_MV_2.JPG"}));
     EXPECT_EQ(ReadFile(m_dir / "20080712_153012_MV_2.JPG"), "P1010012 (2).JPG");
     EXPECT_EQ(report.substr(0, report.find('\n') + 1),
               "Renamed \"" + (m_dir / "IMG_1234.JPG") + "\" to 20080712_153012_MV_1234.JPG.\r\n");
@@ -65,8 +65,8 @@ TEST_F(JobProcessorTest, BatchWritesCommandsAndTouchesNothing) {
     const std::string folder = m_dir.Path().string() + "/";
     const ReportText report = Run(RunMode::Batch, path);
     EXPECT_EQ(report, "ren \"IMG_1234.JPG\" \"20080712_153012_MV_1234.JPG\"\r\n"
-                      "REM copy \"" + path + "\" \"" + folder +
-                          "20080712_153012_MV_1234.JPG\"\r\n\r\n");
+                      "REM copy \"" +
+                          path + "\" \"" + folder + "20080712_153012_MV_1234.JPG\"\r\n\r\n");
     EXPECT_EQ(m_dir.Names(), std::vector<std::string>{"IMG_1234.JPG"});
     EXPECT_EQ(m_outcomes, std::vector<JobOutcome>{JobOutcome::Written});
 }
@@ -77,7 +77,8 @@ TEST_F(JobProcessorTest, MissingFilesAreSkippedInBothModes) {
         for (const std::string& path : {m_dir / "missing.jpg", m_dir / "sub/", std::string("/"),
                                         std::string("\"") + (m_dir / "sub") + "\""}) {
             m_outcomes.clear();
-            EXPECT_EQ(Run(mode, path), "REM Skipping \"" + path + "\", perhaps it doesn't exist?\r\n");
+            EXPECT_EQ(Run(mode, path),
+                      "REM Skipping \"" + path + "\", perhaps it doesn't exist?\r\n");
             EXPECT_EQ(m_outcomes, std::vector<JobOutcome>{JobOutcome::Skipped});
         }
     }
@@ -123,7 +124,8 @@ TEST_F(JobProcessorTest, RelativePathsStayRelative) {
     EXPECT_EQ(Run(RunMode::Batch, "IMG_5.JPG"),
               "ren \"IMG_5.JPG\" \"20080712_153012_MV_5.JPG\"\r\n"
               "REM copy \"IMG_5.JPG\" \"20080712_153012_MV_5.JPG\"\r\n\r\n");
-    EXPECT_EQ(Run(RunMode::RenameNow, "IMG_5.JPG"), "Renamed \"IMG_5.JPG\" to 20080712_153012_MV_5.JPG.\r\n");
+    EXPECT_EQ(Run(RunMode::RenameNow, "IMG_5.JPG"),
+              "Renamed \"IMG_5.JPG\" to 20080712_153012_MV_5.JPG.\r\n");
     EXPECT_EQ(m_dir.Names(), std::vector<std::string>{"20080712_153012_MV_5.JPG"});
 }
 
@@ -137,12 +139,13 @@ TEST_F(JobProcessorTest, NewNameThatWouldLeaveTheFolderFailsWithInvalidArgument)
                               Run(RunMode::RenameNow, "IMG_9.JPG", "../x") +
                               Run(RunMode::Batch, "IMG_9.JPG", "a/b");
 
-    EXPECT_EQ(report, "Failed to rename \"C:\\dir/sub/IMG_8.JPG\" to \"C:\\20080712_153012_MV_8.JPG\", "
-                      "error code 00000016 (Invalid argument).\r\n"
-                      "Failed to rename \"IMG_9.JPG\" to \"20080712_153012_../x_9.JPG\", "
-                      "error code 00000016 (Invalid argument).\r\n"
-                      "ren \"IMG_9.JPG\" \"20080712_153012_a/b_9.JPG\"\r\n"
-                      "REM copy \"IMG_9.JPG\" \"20080712_153012_a/b_9.JPG\"\r\n\r\n");
+    EXPECT_EQ(report,
+              "Failed to rename \"C:\\dir/sub/IMG_8.JPG\" to \"C:\\20080712_153012_MV_8.JPG\", "
+              "error code 00000016 (Invalid argument).\r\n"
+              "Failed to rename \"IMG_9.JPG\" to \"20080712_153012_../x_9.JPG\", "
+              "error code 00000016 (Invalid argument).\r\n"
+              "ren \"IMG_9.JPG\" \"20080712_153012_a/b_9.JPG\"\r\n"
+              "REM copy \"IMG_9.JPG\" \"20080712_153012_a/b_9.JPG\"\r\n\r\n");
     EXPECT_EQ(ReadFile("C:\\dir/sub/IMG_8.JPG"), "backslash folder");
     EXPECT_EQ(m_dir.Names(), (std::vector<std::string>{"C:\\dir", "IMG_9.JPG"}));
 }

@@ -1,7 +1,6 @@
 #include "list_cutting.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -1,9 +1,8 @@
 #include "file_fixture.h"
 #include "posix_file_system.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace stampwright {
@@ -39,9 +38,9 @@ TEST(PosixFileSystem, LookupFindsFilesAndDirectoriesButNotSeparatorEndingsOrRoot
     EXPECT_EQ(fs.Lookup(dir / "IMG_1.JPG").modified, 1215876482);
     EXPECT_TRUE(fs.Lookup(dir / "sub").found);
     EXPECT_EQ(fs.Lookup(dir / "sub").modified, 1000000000);
-    for (const std::string& path : {dir / "sub/", dir / "sub\\", std::string("/"),
-                                    std::string("/."), std::string("//"), dir / "missing",
-                                    dir / "IMG_1.JPG ", std::string(5000, 'a')})
+    for (const std::string& path :
+         {dir / "sub/", dir / "sub\\", std::string("/"), std::string("/."), std::string("//"),
+          dir / "missing", dir / "IMG_1.JPG ", std::string(5000, 'a')})
         EXPECT_FALSE(fs.Lookup(path).found) << path;
 }
 

@@ -1,8 +1,7 @@
 #include "report_lines.h"
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 
 namespace stampwright {
 namespace {

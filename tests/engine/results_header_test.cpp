@@ -2,7 +2,6 @@
 #include "results_header.h"
 
 #include <gtest/gtest.h>
-
 #include <regex>
 
 namespace stampwright {
@@ -79,7 +78,8 @@ TEST(ResultsHeader, ThisBuildUsesTheCompilersDateAndTimeForms) {
     EXPECT_TRUE(std::regex_match(std::string(build.date),
                                  std::regex("(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
                                             "[ 1-3][0-9] [0-9]{4}")));
-    EXPECT_TRUE(std::regex_match(std::string(build.time), std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9]")));
+    EXPECT_TRUE(
+        std::regex_match(std::string(build.time), std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9]")));
 }
 
 } // namespace

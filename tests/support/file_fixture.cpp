@@ -81,6 +81,8 @@ ScopedWorkingDir::ScopedWorkingDir(const std::filesystem::path& folder)
     std::filesystem::current_path(folder);
 }
 
-ScopedWorkingDir::~ScopedWorkingDir() { std::filesystem::current_path(m_previous); }
+ScopedWorkingDir::~ScopedWorkingDir() {
+    std::filesystem::current_path(m_previous);
+}
 
 } // namespace stampwright::testing

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 
 // Takes the locale from the environment, as the desktop program does, so that a run under a
 // non-English locale proves every report text is locale-independent.

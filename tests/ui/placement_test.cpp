@@ -1,0 +1,88 @@
+#include "placement.h"
+#include "ui_test_support.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtTest>
+
+using namespace stampwright;
+
+Q_DECLARE_METATYPE(stampwright::ScreenRect)
+
+class PlacementTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void placesAndClamps_data() {
+        QTest::addColumn<ScreenRect>("reference");
+        QTest::addColumn<ScreenRect>("area");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        const ScreenRect screen{0, 0, 1920, 1040};
+        QTest::newRow("centred over owner")
+            << ScreenRect{100, 100, 900, 700} << screen << 400 << 300 << 300 << 250;
+        QTest::newRow("odd sizes truncate")
+            << ScreenRect{0, 0, 101, 101} << screen << 51 << 51 << 25 << 25;
+        QTest::newRow("clamped left and top")
+            << ScreenRect{-50, -40, 150, 60} << screen << 400 << 300 << 0 << 0;
+        QTest::newRow("clamped right and bottom")
+            << ScreenRect{1800, 950, 1920, 1040} << screen << 400 << 300 << 1520 << 740;
+        QTest::newRow("second monitor")
+            << ScreenRect{2000, 100, 2400, 500} << ScreenRect{1920, 0, 3840, 1080} << 600 << 200
+            << 1920 << 200;
+        QTest::newRow("larger than area keeps left edge")
+            << screen << screen << 2000 << 1200 << 0 << 0;
+        QTest::newRow("negative centre truncates toward zero")
+            << ScreenRect{-301, -301, 0, 0} << ScreenRect{-1000, -1000, 0, 0} << 100 << 100 << -200
+            << -200;
+    }
+
+    void placesAndClamps() {
+        QFETCH(ScreenRect, reference);
+        QFETCH(ScreenRect, area);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const ScreenPoint at = PlaceWindow(reference, area, width, height);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QCOMPARE(at.x, left);
+        QCOMPARE(at.y, top);
+    }
+
+    void ownerlessWindowCentresOnPrimaryWorkArea() {
+        QDialog window;
+        window.resize(300, 200);
+        CentreWindow(window);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(window.frameGeometry().center().x() / 10, area.center().x() / 10);
+    }
+
+    void visibleOwnerIsTheReference() {
+        QDialog owner;
+        owner.setGeometry(100, 100, 400, 300);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QDialog window(&owner);
+        window.resize(100, 100);
+        CentreWindow(window);
+        // Within a pixel: the platform may add frame margins around the owner.
+        const QPoint offCentre = window.frameGeometry().center() - owner.frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.x())));
+    }
+
+    void hiddenOwnerIsNotTheReference() {
+        QDialog owner;
+        owner.setGeometry(0, 0, 200, 200);
+        QDialog window(&owner);
+        window.resize(100, 100);
+        CentreWindow(window);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(window.frameGeometry().center().y() / 10, area.center().y() / 10);
+    }
+};
+
+QTEST_MAIN(PlacementTest)
+#include "placement_test.moc"
