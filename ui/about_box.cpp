@@ -2,6 +2,7 @@
 
 #include "app_icon.h"
 #include "dialog_units.h"
+#include "modal_run.h"
 #include "placement.h"
 
 #include <QLabel>
@@ -46,22 +47,22 @@ const AboutLabel kLabels[] = {
 
 CAboutBox::CAboutBox(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("About Stampwright"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    const DialogBaseUnits base = BaseUnitsOf(font());
-    setFixedSize(DluSize(base, 278, 199));
+    const DialogBaseUnits base = SetUpFixedDialog(*this, 278, 199);
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("iconLabel"));
     icon->setGeometry(DluRect(base, 43, 18, 20, 20));
     icon->setPixmap(AppIcon().pixmap(icon->size().boundedTo(QSize(48, 48))));
 
+    QList<QLabel*> labels;
     for (const AboutLabel& entry : kLabels) {
         auto* label = new QLabel(QString::fromUtf8(entry.text), this);
         label->setGeometry(DluRect(base, entry.x, entry.y, entry.width, entry.height));
         label->setAlignment(entry.alignment | Qt::AlignTop);
         label->setWordWrap(true);
+        labels.append(label);
     }
+    ShrinkTextToFit(labels);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -78,7 +79,7 @@ void CAboutBox::showEvent(QShowEvent* event) {
 
 void ShowAboutBox(QWidget* owner) {
     CAboutBox box(owner);
-    box.exec();
+    RunModal(box);
 }
 
 } // namespace stampwright

@@ -2,6 +2,10 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QRegularExpression>
+#include <algorithm>
+#include <QWidget>
 
 namespace stampwright {
 namespace {
@@ -34,6 +38,34 @@ QRect DluRect(const DialogBaseUnits& base, int x, int y, int width, int height) 
 
 QSize DluSize(const DialogBaseUnits& base, int width, int height) {
     return {ToPixelsX(base, width), ToPixelsY(base, height)};
+}
+
+DialogBaseUnits SetUpFixedDialog(QWidget& window, int width, int height) {
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint);
+    const DialogBaseUnits base = BaseUnitsOf(window.font());
+    window.setFixedSize(DluSize(base, width, height));
+    return base;
+}
+
+void ShrinkTextToFit(const QList<QLabel*>& labels) {
+    constexpr qreal kSmallestPointSize = 6;
+    const auto overflows = [](const QLabel* label) {
+        const QFontMetrics metrics(label->font());
+        const QStringList words = label->text().split(QRegularExpression(QStringLiteral("\\s+")));
+        return label->heightForWidth(label->width()) > label->height() ||
+               std::any_of(words.begin(), words.end(), [&](const QString& word) {
+                   return metrics.horizontalAdvance(word) > label->width();
+               });
+    };
+    while (!labels.isEmpty() && std::any_of(labels.begin(), labels.end(), overflows) &&
+           labels.first()->font().pointSizeF() > kSmallestPointSize) {
+        QFont smaller = labels.first()->font();
+        smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
+        for (QLabel* label : labels)
+            label->setFont(smaller);
+    }
 }
 
 } // namespace stampwright

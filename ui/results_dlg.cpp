@@ -36,11 +36,8 @@ CResultsDlg::CResultsDlg(RunMode mode, const RunServices& services, RefreshTimin
     : QDialog(owner), m_mode(mode), m_services(services), m_timing(timing),
       m_processor(mode, *services.fileSystem) {
     setWindowTitle(QStringLiteral("Results as a Batch File"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const DialogBaseUnits base = BaseUnitsOf(font());
-    setFixedSize(DluSize(base, 355, 243));
+    const DialogBaseUnits base = SetUpFixedDialog(*this, 355, 243);
 
     m_reportEdit = new QPlainTextEdit(this);
     m_reportEdit->setObjectName(QStringLiteral("reportEdit"));

@@ -8,6 +8,7 @@
 #include "integer_field.h"
 #include "list_cutting.h"
 #include "message_box.h"
+#include "modal_run.h"
 #include "placement.h"
 #include "results_dlg.h"
 #include "results_header.h"
@@ -74,8 +75,6 @@ CStampDlg::CStampDlg(AppSettings& settings, const RunServices& services, QWidget
     : QDialog(parent), m_settings(settings), m_services(services),
       m_initials(settings.cameraInitials) {
     setWindowTitle(QStringLiteral("Stampwright"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(AppIcon());
     CreateControls();
     ConnectCommands();
@@ -84,8 +83,7 @@ CStampDlg::CStampDlg(AppSettings& settings, const RunServices& services, QWidget
 }
 
 void CStampDlg::CreateControls() {
-    const DialogBaseUnits base = BaseUnitsOf(font());
-    setFixedSize(DluSize(base, 392, 247));
+    const DialogBaseUnits base = SetUpFixedDialog(*this, 392, 247);
 
     Place(new QGroupBox(QStringLiteral("List of Files to Process"), this), base, "listGroup", 7, 7,
           320, 200);
@@ -220,7 +218,7 @@ void CStampDlg::StartRun(RunMode mode) {
     CResultsDlg results(mode, m_services, m_refreshTiming, this);
     AppendResultsHeader(results.Report(), mode, m_services.now());
     QueueJobsFromList(m_listText, m_initials, offset, results.Queue());
-    results.exec();
+    RunModal(results);
 }
 
 void CStampDlg::AddFilesFromChooser(bool append) {

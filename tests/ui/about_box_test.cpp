@@ -37,15 +37,17 @@ class AboutBoxTest : public QObject {
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
             qFatal("the main window never became active");
-        bool opened = false;
-        WhenModalOpens([&opened] {
+        // Shared, so that a check still pending when nothing opened cannot outlive it.
+        auto opened = std::make_shared<bool>(false);
+        WhenModalOpens([opened] {
             auto* box = OpenModal<CAboutBox>();
-            opened = box != nullptr;
+            *opened = box != nullptr;
             if (box != nullptr)
                 QTest::keyClick(box, Qt::Key_Escape);
         });
         open(window);
-        return opened;
+        QCoreApplication::processEvents();
+        return *opened;
     }
 
 private slots:
