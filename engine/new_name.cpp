@@ -17,7 +17,7 @@ void AppendNewName(std::string& out, std::string_view stamp, std::string_view in
 std::string ComposeNewName(std::string_view path, std::string_view initials, std::int32_t offset,
                            TimeValue modified) {
     std::string name;
-    AppendNewName(name, FormatStamp(modified + offset), initials, SplitPath(path));
+    AppendNewName(name, FormatStamp(CorrectedTime(modified, offset)), initials, SplitPath(path));
     return name;
 }
 

@@ -2,6 +2,7 @@
 #include "new_name.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace stampwright {
 namespace {
@@ -100,6 +101,14 @@ TEST(NewName, OffsetsCarryAcrossMidnightMonthYearAndDaylightSaving) {
 TEST(NewName, NegativeCorrectedTimeGivesNameStartingWithUnderscore) {
     ScopedTimeZone tz("UTC");
     EXPECT_EQ(ComposeNewName("x/IMG_0042.JPG", "MV", -3600, 100), "_MV_0042.JPG");
+}
+
+TEST(NewName, TimesAtTheEdgesOfTheClockGiveAnEmptyStampWithoutOverflow) {
+    ScopedTimeZone tz("UTC");
+    constexpr TimeValue kLatest = std::numeric_limits<TimeValue>::max();
+    constexpr TimeValue kEarliest = std::numeric_limits<TimeValue>::min();
+    EXPECT_EQ(ComposeNewName("IMG_1.JPG", "MV", 89999, kLatest), "_MV_1.JPG");
+    EXPECT_EQ(ComposeNewName("IMG_1.JPG", "MV", -89999, kEarliest), "_MV_1.JPG");
 }
 
 TEST(NewName, PiecesOfThePath) {
