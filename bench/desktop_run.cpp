@@ -30,7 +30,8 @@ public:
         QElapsedTimer handling;
         handling.start();
         const qint64 arrival = m_clock.nsecsElapsed();
-        if (event->type() == QEvent::Timer && receiver == m_results && m_results->Queue().Count() > 0) {
+        if (event->type() == QEvent::Timer && receiver == m_results &&
+            m_results->Queue().Count() > 0) {
             if (m_lastTimer > 0)
                 m_longestTimerGap = std::max(m_longestTimerGap, arrival - m_lastTimer);
             m_lastTimer = arrival;
@@ -77,7 +78,8 @@ int main(int argc, char** argv) {
 
     AppSettings settings{"", "MV"};
     CStampDlg window(settings);
-    window.findChild<QPlainTextEdit*>(QStringLiteral("listEdit"))->setPlainText(QString::fromUtf8(list.readAll()));
+    window.findChild<QPlainTextEdit*>(QStringLiteral("listEdit"))
+        ->setPlainText(QString::fromUtf8(list.readAll()));
     window.show();
 
     QElapsedTimer run;
@@ -87,18 +89,20 @@ int main(int argc, char** argv) {
         if (results == nullptr)
             return;
         application.Watch(results);
-        QObject::connect(results, &QWidget::windowTitleChanged, results, [&, results](const QString& title) {
-            if (!title.startsWith(QLatin1String("All ")))
-                return;
-            seconds = run.nsecsElapsed() / 1e9;
-            results->close();
-        });
+        QObject::connect(results, &QWidget::windowTitleChanged, results,
+                         [&, results](const QString& title) {
+                             if (!title.startsWith(QLatin1String("All ")))
+                                 return;
+                             seconds = run.nsecsElapsed() / 1e9;
+                             results->close();
+                         });
     });
     if (rename)
         MessageBox::SetNextAnswer(QMessageBox::Ok);
     run.start();
     const char* button = rename ? "renameButton" : "previewButton";
     window.findChild<QPushButton*>(QLatin1String(button))->click();
-    std::printf("%.3f %.1f %.1f\n", seconds, application.LongestEventMs(), application.LongestTimerGapMs());
+    std::printf("%.3f %.1f %.1f\n", seconds, application.LongestEventMs(),
+                application.LongestTimerGapMs());
     return seconds > 0 ? 0 : 1;
 }

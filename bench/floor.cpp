@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
         struct stat status {};
         failures += ::stat(from.c_str(), &status) != 0;
         if (rename && std::getline(std::cin, to))
-            failures += ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0;
+            failures +=
+                ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0;
     }
     return failures == 0 ? 0 : 1;
 }

@@ -10,14 +10,15 @@
 
 namespace {
 
-const char* const kPatterns[] = {"IMG_%04d.JPG", "DSC%05d.jpg", "MOV_%04d.MP4", "P10%05d.JPG",
+const char* const kPatterns[] = {"IMG_%04d.JPG", "DSC%05d.jpg",  "MOV_%04d.MP4", "P10%05d.JPG",
                                  "GOPR%04d.MP4", "IMG_%04d.CR2", "DSCF%04d.RAF", "CLIP%04d.AVI"};
 
 std::string NameOf(long i) {
     const long patterns = sizeof kPatterns / sizeof kPatterns[0];
     char name[64];
     // Cameras count to 9999 and start again; the pattern index keeps the names apart.
-    std::snprintf(name, sizeof name, kPatterns[i % patterns], static_cast<int>(i / patterns % 10000));
+    std::snprintf(name, sizeof name, kPatterns[i % patterns],
+                  static_cast<int>(i / patterns % 10000));
     std::string result = name;
     if (i / patterns >= 10000)
         result.insert(result.find('.'), "_" + std::to_string(i / patterns / 10000));
