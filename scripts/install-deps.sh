@@ -7,6 +7,8 @@ packages=(
     libgtest-dev libgmock-dev
     qt6-base-dev libgl-dev
     tzdata locales-all libc-l10n
+    clang valgrind bindfs
+    dpkg-dev desktop-file-utils man-db groff-base
 )
 
 missing=()

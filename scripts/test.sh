@@ -12,3 +12,6 @@ ctest --test-dir build --output-on-failure -j "$(nproc)"
 scripts/build.sh build-sanitize -DSTAMPWRIGHT_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+
+# Each fuzzer briefly, from its seed corpus.
+scripts/fuzz.sh 15
