@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRegularExpression>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 
 namespace stampwright {
 namespace {
