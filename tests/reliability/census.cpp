@@ -20,6 +20,20 @@ void MakePhotos(const std::filesystem::path& folder, int count, long firstTime) 
     }
 }
 
+void MakeCollidingPhotos(const std::filesystem::path& folder, int count) {
+    MakePhotos(folder, count);
+    std::filesystem::rename(folder / "IMG_00001.JPG", folder / "DSC_00000.JPG");
+    std::filesystem::last_write_time(folder / "DSC_00000.JPG",
+                                     std::filesystem::last_write_time(folder / "IMG_00000.JPG"));
+}
+
+int CountRenamed(const std::filesystem::path& folder) {
+    int renamed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        renamed += entry.path().filename().string().rfind("2008", 0) == 0;
+    return renamed;
+}
+
 Census TakeCensus(const std::filesystem::path& folder) {
     Census census;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {

@@ -10,6 +10,13 @@ namespace stampwright::reliability {
 // modification times a second apart starting at `firstTime`.
 void MakePhotos(const std::filesystem::path& folder, int count, long firstTime = 1215876482);
 
+// Like MakePhotos, but the second file is named DSC_00000.JPG and shares the first file's
+// time, so both get the same new name.
+void MakeCollidingPhotos(const std::filesystem::path& folder, int count);
+
+// How many files of a folder carry a new name (one starting with the year of the photos).
+int CountRenamed(const std::filesystem::path& folder);
+
 // What a folder holds: for every content, the names holding it.
 struct Census {
     int files = 0;

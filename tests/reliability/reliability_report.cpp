@@ -108,6 +108,34 @@ ReportText RunJobs(FileSystem& fileSystem, const std::string& list,
     return report;
 }
 
+// A results window of the desktop program in rename-now mode, on the real file system, whose
+// timer events the caller delivers.
+class DesktopRun {
+public:
+    explicit DesktopRun(const fs::path& folder)
+        : m_services{[] { return 0u; }, [] { return TimeValue{0}; }, &m_fileSystem},
+          m_results(RunMode::RenameNow, m_services, m_timing) {
+        QueueJobsFromList(ListOf(folder), "MV", 0, m_results.Queue());
+        m_results.show();
+    }
+
+    CResultsDlg& Results() { return m_results; }
+
+    void Tick(int events, int timerId) {
+        for (int i = 0; i < events; ++i) {
+            QTimerEvent tick(timerId);
+            QCoreApplication::sendEvent(&m_results, &tick);
+        }
+    }
+    void Tick(int events) { Tick(events, m_results.TimerId()); }
+
+private:
+    PosixFileSystem m_fileSystem;
+    RunServices m_services;
+    RefreshTiming m_timing;
+    CResultsDlg m_results;
+};
+
 // A file system on which someone else acts right after a file was looked up.
 class RacingFileSystem : public FileSystem {
 public:
@@ -144,9 +172,7 @@ SystemCalls Failing(int error, bool linksToo) {
 void TargetExistsInCli() {
     Scratch work;
     const fs::path photos = work.Path() / "photos";
-    MakePhotos(photos, 2);
-    fs::rename(photos / "IMG_00001.JPG", photos / "DSC_00000.JPG"); // same serial, same second
-    fs::last_write_time(photos / "DSC_00000.JPG", fs::last_write_time(photos / "IMG_00000.JPG"));
+    MakeCollidingPhotos(photos, 2);
     const Census before = TakeCensus(photos);
     const CliRun run = RunCli(work.Path(), "--rename", ListOf(photos));
     const Census after = TakeCensus(photos);
@@ -160,23 +186,12 @@ void TargetExistsInCli() {
 
 void TargetExistsInDesktop() {
     Scratch work;
-    MakePhotos(work.Path(), 2);
-    fs::rename(work.Path() / "IMG_00001.JPG", work.Path() / "DSC_00000.JPG");
-    fs::last_write_time(work.Path() / "DSC_00000.JPG",
-                        fs::last_write_time(work.Path() / "IMG_00000.JPG"));
+    MakeCollidingPhotos(work.Path(), 2);
     const Census before = TakeCensus(work.Path());
-    PosixFileSystem fileSystem;
-    RunServices services{[] { return 0u; }, [] { return TimeValue{0}; }, &fileSystem};
-    RefreshTiming timing;
-    CResultsDlg results(RunMode::RenameNow, services, timing);
-    QueueJobsFromList(ListOf(work.Path()), "MV", 0, results.Queue());
-    results.show();
-    while (results.Queue().Count() > 0) {
-        QTimerEvent tick(results.TimerId());
-        QCoreApplication::sendEvent(&results, &tick);
-    }
+    DesktopRun run(work.Path());
+    run.Tick(2);
     const Census after = TakeCensus(work.Path());
-    const bool refused = Contains(results.Report(), "error code 00000011 (File exists)");
+    const bool refused = Contains(run.Results().Report(), "error code 00000011 (File exists)");
     Print({"target already exists",
            "desktop results window, rename now, two files with one new name", before.files,
            after.files, after.IntactAgainst(before),
@@ -231,9 +246,7 @@ void KilledMidRun(int afterMilliseconds) {
     int status = 0;
     waitpid(child, &status, 0);
     const Census after = TakeCensus(photos);
-    int renamed = 0;
-    for (const auto& entry : fs::directory_iterator(photos))
-        renamed += entry.path().filename().string().rfind("2008", 0) == 0;
+    const int renamed = CountRenamed(photos);
     const bool killed = WIFSIGNALED(status);
     Print({"process killed (SIGKILL) mid-run",
            "stampwright-cli --rename on 20,000 files, killed after " +
@@ -248,26 +261,13 @@ void ResultsWindowClosedMidRun() {
     Scratch work;
     MakePhotos(work.Path(), 200);
     const Census before = TakeCensus(work.Path());
-    PosixFileSystem fileSystem;
-    RunServices services{[] { return 0u; }, [] { return TimeValue{0}; }, &fileSystem};
-    RefreshTiming timing;
-    CResultsDlg results(RunMode::RenameNow, services, timing);
-    QueueJobsFromList(ListOf(work.Path()), "MV", 0, results.Queue());
-    results.show();
-    const int timer = results.TimerId();
-    for (int i = 0; i < 50; ++i) {
-        QTimerEvent tick(results.TimerId());
-        QCoreApplication::sendEvent(&results, &tick);
-    }
-    results.close();
-    for (int i = 0; i < 50; ++i) {
-        QTimerEvent late(timer);
-        QCoreApplication::sendEvent(&results, &late);
-    }
+    DesktopRun run(work.Path());
+    const int timer = run.Results().TimerId();
+    run.Tick(50);
+    run.Results().close();
+    run.Tick(50, timer);
     const Census after = TakeCensus(work.Path());
-    int renamed = 0;
-    for (const auto& entry : fs::directory_iterator(work.Path()))
-        renamed += entry.path().filename().string().rfind("2008", 0) == 0;
+    const int renamed = CountRenamed(work.Path());
     Print({"results window closed mid-run",
            "200 files, closed after 50 timer events; late timer events sent", before.files,
            after.files, after.IntactAgainst(before),
@@ -277,10 +277,7 @@ void ResultsWindowClosedMidRun() {
 
 void WithoutNoReplace(bool withoutLinks) {
     Scratch work;
-    MakePhotos(work.Path(), 3);
-    fs::rename(work.Path() / "IMG_00001.JPG", work.Path() / "DSC_00000.JPG");
-    fs::last_write_time(work.Path() / "DSC_00000.JPG",
-                        fs::last_write_time(work.Path() / "IMG_00000.JPG"));
+    MakeCollidingPhotos(work.Path(), 3);
     const Census before = TakeCensus(work.Path());
     PosixFileSystem fileSystem(Failing(EINVAL, withoutLinks));
     const ReportText report = RunJobs(fileSystem, ListOf(work.Path()));
@@ -302,9 +299,7 @@ void OnFuseWithoutNoReplace() {
     Scratch work;
     const fs::path source = work.Path() / "source";
     const fs::path mounted = work.Path() / "mounted";
-    MakePhotos(source, 3);
-    fs::rename(source / "IMG_00001.JPG", source / "DSC_00000.JPG");
-    fs::last_write_time(source / "DSC_00000.JPG", fs::last_write_time(source / "IMG_00000.JPG"));
+    MakeCollidingPhotos(source, 3);
     fs::create_directory(mounted);
     const Census before = TakeCensus(source);
     const std::string how =
@@ -374,9 +369,7 @@ void HostileList(const std::string& fault, const std::string& how,
     fs::remove(work.Path() / "list.txt");
     fs::remove(work.Path() / "report.txt");
     const Census after = TakeCensus(work.Path());
-    int renamed = 0;
-    for (const auto& entry : fs::directory_iterator(photos))
-        renamed += entry.path().filename().string().rfind("2008", 0) == 0;
+    const int renamed = CountRenamed(photos);
     const bool ok = run.status == 0 || run.status == 1;
     Print({fault, how, before.files, after.files, after.IntactAgainst(before),
            "exit " + std::to_string(run.status) + ", " + std::to_string(renamed) + " renamed, " +
