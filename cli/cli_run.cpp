@@ -95,7 +95,9 @@ std::size_t CountEntries(const std::vector<std::string>& lists) {
 int RunCli(const CliOptions& options, const CliStreams& streams, FileSystem& fileSystem,
            TimeValue now) {
     const std::vector<std::string> lists = ListTexts(options, streams.input);
-    ProgressLine progress(streams.errors, streams.showProgress, CountEntries(lists));
+    // Counting takes a pass over the whole list, so it is done only for a person watching.
+    ProgressLine progress(streams.errors, streams.showProgress,
+                          streams.showProgress ? CountEntries(lists) : 0);
     ReportWriter writer(streams.output);
     AppendResultsHeader(writer.Report(), options.mode, now);
 
